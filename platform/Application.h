@@ -6,7 +6,7 @@
 #include <exception>
 #include <functional>
 
-class TForm;
+#include "platform/Form.h"
 
 // Message-box flags and answers, with the values the components are written against.
 inline constexpr unsigned MB_OK = 0x0;
