@@ -19,23 +19,20 @@ xprop -id "$main" _NET_WM_STATE | grep -q "_NET_WM_STATE_MAXIMIZED_VERT" || fail
 read -r fx fy fw fh < <(frame_geometry "$main")
 [ "$fw" -eq 1280 ] && [ "$fh" -eq 1024 ] || fail "frame is ${fw}x${fh}, not the whole screen"
 
-# The instructions window may come up over the board; put it away first.
-if help=$(wait_window "Instructions for Settings utility" 5); then
-    xdotool windowactivate --sync "$help" key --clearmodifiers alt+F4
-    wait_no_window "Instructions for Settings utility" 5 || fail "instructions window stays"
-fi
+# The instructions window comes up over the board; put it away first.
+dismiss_instructions
 move_to 5 1015
 sleep 0.5
 
 read -r cx cy cw ch < <(client_geometry "$main")
 screenshot startup
-# The photograph is the only non-white thing below the menu bar: find its box.
-box=$(convert "$ARTIFACTS/startup.png" -crop "${cw}x$((ch - 40))+${cx}+$((cy + 40))" +repage \
+# Below the menu bar and the header, the photograph is all there is: find its box.
+box=$(convert "$ARTIFACTS/startup.png" -crop "${cw}x$((ch - 100))+${cx}+$((cy + 100))" +repage \
     -bordercolor white -border 1 -fuzz 3% -trim -format '%w %h %X %Y' info:)
 read -r bw bh bx by <<<"$box"
 bx=${bx#+} by=${by#+}
 left=$((cx + bx - 1))
-top=$((cy + 40 + by - 1))
+top=$((cy + 100 + by - 1))
 say "photograph ${bw}x${bh} at ${left},${top}"
 [ "$bw" -eq 600 ] && [ "$bh" -eq 642 ] || fail "photograph drawn ${bw}x${bh}, not 600x642"
 # Centred against the outer size: (1280 - 600) / 2 from the frame's left edge, and

@@ -82,3 +82,53 @@ click_at() {
     xdotool click 1
     sleep 0.3
 }
+
+# Closes a window the way a user does, with Alt+F4 through the window manager; the
+# key can arrive before the manager has moved the focus, so it is tried again.
+close_window() {
+    local id="$1"
+    for _ in 1 2 3 4 5; do
+        xdotool windowactivate --sync "$id" 2>/dev/null || return 0
+        sleep 0.2
+        xdotool key --clearmodifiers alt+F4
+        for _ in $(seq 1 20); do
+            xwininfo -id "$id" 2>/dev/null | grep -q IsViewable || return 0
+            sleep 0.05
+        done
+    done
+}
+
+# Puts the instructions window away if it comes up (it opens by itself after start-up).
+dismiss_instructions() {
+    local help
+    if help=$(wait_window "Instructions for Settings utility" "${1:-5}"); then
+        close_window "$help"
+        wait_no_window "Instructions for Settings utility" 5 || fail "instructions window stays"
+    fi
+}
+
+# Finds the photograph on the main window (nothing else may cover it); sets BOARD_X,
+# BOARD_Y (screen position of the board panel's top-left corner), BOARD_W and BOARD_H.
+find_board() {
+    local main="$1" cx cy cw ch box bx by
+    read -r cx cy cw ch < <(client_geometry "$main")
+    screenshot board-search
+    # Below the menu bar and the header label, the photograph is all there is.
+    box=$(convert "$ARTIFACTS/board-search.png" -crop "${cw}x$((ch - 100))+${cx}+$((cy + 100))" +repage \
+        -bordercolor white -border 1 -fuzz 3% -trim -format '%w %h %X %Y' info:)
+    read -r BOARD_W BOARD_H bx by <<<"$box"
+    bx=${bx#+} by=${by#+}
+    BOARD_X=$((cx + bx - 1))
+    BOARD_Y=$((cy + 100 + by - 1))
+}
+
+# Waits until a window's frame stands at X Y.
+expect_frame_at() {
+    local id="$1" x="$2" y="$3" fx fy fw fh
+    for _ in $(seq 1 40); do
+        read -r fx fy fw fh < <(frame_geometry "$id")
+        [ "$fx" -eq "$x" ] && [ "$fy" -eq "$y" ] && return 0
+        sleep 0.05
+    done
+    fail "window $id at $fx,$fy, not $x,$y"
+}

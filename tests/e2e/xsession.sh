@@ -12,7 +12,8 @@ for n in $(seq 91 140); do
 done
 [ -n "$display" ] || { echo "xsession: no free X display" >&2; exit 1; }
 
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# -noreset: a server reset when a probe disconnects would kill the window manager.
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb_pid=$!
 cleanup() {
     [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null || true
@@ -25,11 +26,13 @@ for _ in $(seq 1 100); do
     xdpyinfo >/dev/null 2>&1 && break
     sleep 0.05
 done
-openbox --sm-disable >/dev/null 2>&1 &
+openbox --sm-disable >"${TMPDIR:-/tmp}/openbox-${display#:}.log" 2>&1 &
 wm_pid=$!
 for _ in $(seq 1 100); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
     sleep 0.05
 done
+# The check window appears before the manager has finished starting up.
+sleep 0.5
 unset QT_QPA_PLATFORM
 "$@"
