@@ -415,8 +415,9 @@ void TBoardHighlight::SetRadioPanel(TRadioPanel* Value)
         if (member == this || member->FRadioPanel == Value || !application)
             continue;
         const int answer = application->MessageBox(
-            objectName() + QStringLiteral("'s RadioPanel property changed. Synchronize linked "
-                                          "component ") +
+            objectName() +
+                QStringLiteral("'s RadioPanel property changed. Synchronize linked "
+                               "component ") +
                 member->objectName() + QStringLiteral("?"),
             QString(), MB_YESNO);
         if (answer == IDYES)
@@ -511,7 +512,8 @@ void TBoardHighlight::BuildPopupControls(int MemoHeight)
     FPopup->BuildControls(
         MemoHeight, FRadioPanel ? FRadioPanel->Lines() : QStringList(),
         [this](QObject* Sender) { PreviousClick(Sender); },
-        [this](QObject* Sender) { NextClick(Sender); }, [this](QObject* Sender) { DoneClick(Sender); });
+        [this](QObject* Sender) { NextClick(Sender); },
+        [this](QObject* Sender) { DoneClick(Sender); });
 }
 
 void TBoardHighlight::PinPopups()

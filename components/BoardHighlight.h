@@ -27,7 +27,12 @@ class TBoardHighlight : public QWidget, public TMessageTarget
     Q_PROPERTY(TNotifyEvent OnClick READ GetOnClick WRITE SetOnClick)
 
 public:
-    enum THighlightType : std::uint8_t { htOptions, htSettings, htCalibration };
+    enum THighlightType : std::uint8_t
+    {
+        htOptions,
+        htSettings,
+        htCalibration
+    };
     Q_ENUM(THighlightType)
 
     explicit TBoardHighlight(QWidget* Parent = nullptr);

@@ -25,9 +25,8 @@ public:
     template <typename T>
     static void RegisterControl(const QString& ClassName)
     {
-        Register(ClassName, [](QObject*, QObject* Parent) -> QObject* {
-            return new T(ParentWidget(Parent));
-        });
+        Register(ClassName,
+                 [](QObject*, QObject* Parent) -> QObject* { return new T(ParentWidget(Parent)); });
     }
 
     // A non-visual class: owned by the form.

@@ -35,7 +35,8 @@ qint64 WholeNumber(const QJsonValue& Value, qint64 Low, qint64 High)
     const double number = Value.toDouble(std::numeric_limits<double>::quiet_NaN());
     if (!Value.isDouble() || !std::isfinite(number) || number != std::floor(number) ||
         number < double(Low) || number > double(High))
-        throw EContentError(QStringLiteral("whole number from %1 to %2 expected").arg(Low).arg(High));
+        throw EContentError(
+            QStringLiteral("whole number from %1 to %2 expected").arg(Low).arg(High));
     return qint64(number);
 }
 
@@ -140,7 +141,8 @@ void TContentLoader::ApplyProperties(QObject* Target, const QJsonValue& Properti
         const QJsonArray entry = pair.toArray();
         const QString name = entry.at(0).toString();
         if (entry.size() != 2 || name.isEmpty()) {
-            Report(Target, QStringLiteral("?"), QStringLiteral("a property is a [name, value] pair"));
+            Report(Target, QStringLiteral("?"),
+                   QStringLiteral("a property is a [name, value] pair"));
             continue;
         }
         try {
@@ -233,8 +235,8 @@ QVariant TContentLoader::Convert(const QMetaProperty& Property, const QJsonValue
             throw EContentError(QStringLiteral("True or False expected"));
         return Value.toBool();
     case QMetaType::Int:
-        return int(WholeNumber(Value, std::numeric_limits<int>::min(),
-                               std::numeric_limits<int>::max()));
+        return int(
+            WholeNumber(Value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
     case QMetaType::UInt:
         return uint(WholeNumber(Value, 0, std::numeric_limits<uint>::max()));
     case QMetaType::UChar:
@@ -292,8 +294,8 @@ QVariant TContentLoader::Reference(const QMetaProperty& Property, const QString&
     if (!component)
         throw EContentError(QStringLiteral("component %1 not found").arg(Name));
     if (!component->metaObject()->inherits(wanted))
-        throw EContentError(QStringLiteral("%1 is not a %2")
-                                .arg(Name, QLatin1String(wanted->className())));
+        throw EContentError(
+            QStringLiteral("%1 is not a %2").arg(Name, QLatin1String(wanted->className())));
     return QVariant(Property.metaType(), &component);
 }
 

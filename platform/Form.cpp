@@ -186,7 +186,8 @@ void TForm::ApplyPosition()
     QRect area;
     switch (FPosition) {
     case poMainFormCenter: {
-        const TForm* main = TApplication::Instance() ? TApplication::Instance()->MainForm() : nullptr;
+        const TForm* main =
+            TApplication::Instance() ? TApplication::Instance()->MainForm() : nullptr;
         area = (main && main != this) ? main->frameGeometry() : available;
         break;
     }

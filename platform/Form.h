@@ -33,13 +33,29 @@ class TForm : public QWidget, public TMessageTarget
     Q_PROPERTY(TNotifyEvent OnDeactivate READ GetOnDeactivate WRITE SetOnDeactivate)
 
 public:
-    enum TWindowState : std::uint8_t { wsNormal, wsMinimized, wsMaximized };
+    enum TWindowState : std::uint8_t
+    {
+        wsNormal,
+        wsMinimized,
+        wsMaximized
+    };
     Q_ENUM(TWindowState)
-    enum TFormStyle : std::uint8_t { fsNormal, fsStayOnTop };
+    enum TFormStyle : std::uint8_t
+    {
+        fsNormal,
+        fsStayOnTop
+    };
     Q_ENUM(TFormStyle)
-    enum TFormBorderStyle : std::uint8_t { bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+    enum TFormBorderStyle : std::uint8_t
+    {
+        bsSizeable,
+        bsDialog,
+        bsToolWindow,
+        bsSizeToolWin
+    };
     Q_ENUM(TFormBorderStyle)
-    enum TPosition : std::uint8_t {
+    enum TPosition : std::uint8_t
+    {
         poDesigned,
         poDefault,
         poDefaultPosOnly,
@@ -48,7 +64,13 @@ public:
         poMainFormCenter
     };
     Q_ENUM(TPosition)
-    enum TCloseAction : std::uint8_t { caNone, caHide, caFree, caMinimize };
+    enum TCloseAction : std::uint8_t
+    {
+        caNone,
+        caHide,
+        caFree,
+        caMinimize
+    };
     using TCloseEvent = std::function<void(QObject* Sender, TCloseAction& Action)>;
 
     // Owner is the form that frees this one (none for the main form).

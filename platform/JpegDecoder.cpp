@@ -86,6 +86,7 @@ QImage TJpegDecoder::Decode(const QByteArray& Data)
     const bool decoded = DecodeInto(info, errors, Data, image);
     jpeg_destroy_decompress(&info);
     if (!decoded)
-        throw EInvalidGraphic(QStringLiteral("JPEG error: %1").arg(QString::fromLatin1(errors.Text)));
+        throw EInvalidGraphic(
+            QStringLiteral("JPEG error: %1").arg(QString::fromLatin1(errors.Text)));
     return image;
 }

@@ -9,7 +9,12 @@
 class TPicture
 {
 public:
-    enum TGraphicKind : std::uint8_t { gkNone, gkBitmap, gkJpeg };
+    enum TGraphicKind : std::uint8_t
+    {
+        gkNone,
+        gkBitmap,
+        gkJpeg
+    };
 
     TPicture() = default;
 

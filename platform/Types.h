@@ -29,7 +29,8 @@ inline constexpr TColor clWindowText = 0x80000008;
 // application palette when no widget is given).
 QColor ToQColor(TColor Color, const QWidget* Widget = nullptr);
 
-enum TAnchorKind {
+enum TAnchorKind
+{
     akLeft = 0x1,
     akTop = 0x2,
     akRight = 0x4,
@@ -38,16 +39,39 @@ enum TAnchorKind {
 Q_DECLARE_FLAGS(TAnchors, TAnchorKind)
 Q_FLAG_NS(TAnchors)
 
-enum TAlign : std::uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum TAlign : std::uint8_t
+{
+    alNone,
+    alTop,
+    alBottom,
+    alLeft,
+    alRight,
+    alClient
+};
 Q_ENUM_NS(TAlign)
 
-enum TAlignment : std::uint8_t { taLeftJustify, taRightJustify, taCenter };
+enum TAlignment : std::uint8_t
+{
+    taLeftJustify,
+    taRightJustify,
+    taCenter
+};
 Q_ENUM_NS(TAlignment)
 
-enum TBorderStyle : std::uint8_t { bsNone, bsSingle };
+enum TBorderStyle : std::uint8_t
+{
+    bsNone,
+    bsSingle
+};
 Q_ENUM_NS(TBorderStyle)
 
-enum TBevelCut : std::uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
+enum TBevelCut : std::uint8_t
+{
+    bvNone,
+    bvLowered,
+    bvRaised,
+    bvSpace
+};
 Q_ENUM_NS(TBevelCut)
 
 } // namespace Platform

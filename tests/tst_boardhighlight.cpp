@@ -19,7 +19,7 @@ TImages ShadedGrey(THT Type)
 {
     TBoardHighlight circle;
     circle.SetHighlightType(Type);
-    const Platform::TColor colour = Type == TBoardHighlight::htOptions ? Platform::clBlue
+    const Platform::TColor colour = Type == TBoardHighlight::htOptions    ? Platform::clBlue
                                     : Type == TBoardHighlight::htSettings ? Platform::clYellow
                                                                           : Platform::clRed;
     const float idle = Type == TBoardHighlight::htOptions ? 0.25f : 0.5f;
@@ -72,19 +72,19 @@ void TBoardHighlightTest::shading_data()
     QTest::newRow("settings lit centre") << settings << "lit" << QPoint(32, 32) << "143,143,113";
     QTest::newRow("settings hot centre") << settings << "hot" << QPoint(32, 32) << "148,148,108";
     QTest::newRow("options idle centre") << options << "idle" << QPoint(32, 32) << "123,123,133";
-    QTest::newRow("settings idle ring line") << settings << "idle" << QPoint(60, 32)
-                                             << "192,192,64";
-    QTest::newRow("settings hot ring line is white") << settings << "hot" << QPoint(60, 32)
-                                                     << "255,255,255";
-    QTest::newRow("hot band inner edge is yellow") << settings << "hot" << QPoint(58, 32)
-                                                   << "255,255,0";
-    QTest::newRow("hot band outer edge is yellow") << settings << "hot" << QPoint(62, 32)
-                                                   << "255,255,0";
+    QTest::newRow("settings idle ring line")
+        << settings << "idle" << QPoint(60, 32) << "192,192,64";
+    QTest::newRow("settings hot ring line is white")
+        << settings << "hot" << QPoint(60, 32) << "255,255,255";
+    QTest::newRow("hot band inner edge is yellow")
+        << settings << "hot" << QPoint(58, 32) << "255,255,0";
+    QTest::newRow("hot band outer edge is yellow")
+        << settings << "hot" << QPoint(62, 32) << "255,255,0";
     for (const char* image : {"idle", "lit", "hot"}) {
-        QTest::addRow("%s edge d = 1 untouched", image) << settings << image << QPoint(64, 32)
-                                                         << "128,128,128";
-        QTest::addRow("%s top-left corner untouched", image) << settings << image << QPoint(0, 0)
-                                                              << "128,128,128";
+        QTest::addRow("%s edge d = 1 untouched", image)
+            << settings << image << QPoint(64, 32) << "128,128,128";
+        QTest::addRow("%s top-left corner untouched", image)
+            << settings << image << QPoint(0, 0) << "128,128,128";
         QTest::addRow("%s bottom-right corner untouched", image)
             << options << image << QPoint(64, 64) << "128,128,128";
     }
@@ -97,7 +97,7 @@ void TBoardHighlightTest::shading()
     QFETCH(QPoint, pixel);
     QFETCH(QString, expected);
     const TImages images = ShadedGrey(THT(type));
-    const QImage& shaded = image == QLatin1String("idle") ? images.Idle
+    const QImage& shaded = image == QLatin1String("idle")  ? images.Idle
                            : image == QLatin1String("lit") ? images.Lit
                                                            : images.Hot;
     QCOMPARE(Rgb(shaded.pixel(pixel)), expected);
@@ -109,14 +109,30 @@ void TBoardHighlightTest::titleForms_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("stem");
-    QTest::newRow("connectors") << "&37-pin Connectors" << "37-pin Connectors" << "pinConnectors";
-    QTest::newRow("digital") << "&5V/3.3V Digital" << "5V/3.3V Digital" << "V33VDigital";
-    QTest::newRow("no accelerator") << "Analog Range" << "Analog Range" << "AnalogRange";
-    QTest::newRow("already an identifier") << "Usb_2" << "Usb_2" << "Usb_2";
-    QTest::newRow("empty") << "" << "" << "";
-    QTest::newRow("doubled ampersand") << "Save && Quit" << "Save  Quit" << "SaveQuit";
-    QTest::newRow("no letters") << "&3-5" << "3-5" << "";
-    QTest::newRow("underscore start") << "_x y" << "_x y" << "_xy";
+    QTest::newRow("connectors") << "&37-pin Connectors"
+                                << "37-pin Connectors"
+                                << "pinConnectors";
+    QTest::newRow("digital") << "&5V/3.3V Digital"
+                             << "5V/3.3V Digital"
+                             << "V33VDigital";
+    QTest::newRow("no accelerator") << "Analog Range"
+                                    << "Analog Range"
+                                    << "AnalogRange";
+    QTest::newRow("already an identifier") << "Usb_2"
+                                           << "Usb_2"
+                                           << "Usb_2";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
+    QTest::newRow("doubled ampersand") << "Save && Quit"
+                                       << "Save  Quit"
+                                       << "SaveQuit";
+    QTest::newRow("no letters") << "&3-5"
+                                << "3-5"
+                                << "";
+    QTest::newRow("underscore start") << "_x y"
+                                      << "_x y"
+                                      << "_xy";
 }
 
 void TBoardHighlightTest::titleForms()
@@ -165,10 +181,11 @@ void TBoardHighlightTest::enteringLightsTheGroupOnly()
 {
     TBoardFixture fixture;
     auto* a1 = fixture.AddCircle("A1", "&Pair", TBoardHighlight::htOptions, QRect(0, 0, 40, 40));
-    auto* other = fixture.AddCircle("B", "&Pair", TBoardHighlight::htSettings, QRect(50, 0, 40, 40));
+    auto* other =
+        fixture.AddCircle("B", "&Pair", TBoardHighlight::htSettings, QRect(50, 0, 40, 40));
     auto* a2 = fixture.AddCircle("A2", "&Pair", TBoardHighlight::htOptions, QRect(100, 0, 40, 40));
-    auto* caseDiffers = fixture.AddCircle("C", "&pair", TBoardHighlight::htOptions,
-                                          QRect(150, 0, 40, 40));
+    auto* caseDiffers =
+        fixture.AddCircle("C", "&pair", TBoardHighlight::htOptions, QRect(150, 0, 40, 40));
     for (TBoardHighlight* circle : {a1, other, a2, caseDiffers})
         circle->SetCreatePopup(false);
     a2->Perform(CM_MOUSEENTER, 0, 0);

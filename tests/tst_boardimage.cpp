@@ -83,14 +83,14 @@ void TBoardImageTest::destRect_data()
     QTest::addColumn<bool>("stretch");
     QTest::addColumn<bool>("center");
     QTest::addColumn<QRect>("expected");
-    QTest::newRow("stretch fills the client") << QSize(600, 642) << QSize(561, 600) << true << false
-                                              << QRect(0, 0, 600, 642);
-    QTest::newRow("stretch wins over center") << QSize(600, 642) << QSize(561, 600) << true << true
-                                              << QRect(0, 0, 600, 642);
-    QTest::newRow("plain at origin") << QSize(600, 642) << QSize(561, 600) << false << false
-                                     << QRect(0, 0, 561, 600);
-    QTest::newRow("centred smaller picture") << QSize(600, 642) << QSize(561, 600) << false << true
-                                             << QRect(19, 21, 561, 600);
+    QTest::newRow("stretch fills the client")
+        << QSize(600, 642) << QSize(561, 600) << true << false << QRect(0, 0, 600, 642);
+    QTest::newRow("stretch wins over center")
+        << QSize(600, 642) << QSize(561, 600) << true << true << QRect(0, 0, 600, 642);
+    QTest::newRow("plain at origin")
+        << QSize(600, 642) << QSize(561, 600) << false << false << QRect(0, 0, 561, 600);
+    QTest::newRow("centred smaller picture")
+        << QSize(600, 642) << QSize(561, 600) << false << true << QRect(19, 21, 561, 600);
     QTest::newRow("centred larger picture, odd difference -3")
         << QSize(100, 100) << QSize(103, 104) << false << true << QRect(-1, -2, 103, 104);
     QTest::newRow("no picture") << QSize(100, 100) << QSize(0, 0) << false << true
@@ -183,15 +183,18 @@ void TBoardImageTest::canAutoSize_data()
     QTest::addColumn<bool>("designing");
     QTest::addColumn<bool>("picture");
     QTest::addColumn<QSize>("expected");
-    QTest::newRow("free, with picture") << int(Platform::alNone) << false << true << QSize(561, 600);
-    QTest::newRow("free, empty at run time") << int(Platform::alNone) << false << false << QSize(0, 0);
+    QTest::newRow("free, with picture")
+        << int(Platform::alNone) << false << true << QSize(561, 600);
+    QTest::newRow("free, empty at run time")
+        << int(Platform::alNone) << false << false << QSize(0, 0);
     QTest::newRow("empty in design mode keeps the size")
         << int(Platform::alNone) << true << false << QSize(300, 200);
-    QTest::newRow("aligned top keeps the width") << int(Platform::alTop) << false << true
-                                                 << QSize(300, 600);
-    QTest::newRow("aligned left keeps the height") << int(Platform::alLeft) << false << true
-                                                   << QSize(561, 200);
-    QTest::newRow("client keeps both") << int(Platform::alClient) << false << true << QSize(300, 200);
+    QTest::newRow("aligned top keeps the width")
+        << int(Platform::alTop) << false << true << QSize(300, 600);
+    QTest::newRow("aligned left keeps the height")
+        << int(Platform::alLeft) << false << true << QSize(561, 200);
+    QTest::newRow("client keeps both")
+        << int(Platform::alClient) << false << true << QSize(300, 200);
 }
 
 void TBoardImageTest::canAutoSize()
@@ -287,9 +290,8 @@ void TBoardImageTest::tourStartOpensFirstPinned()
     twin->SetTitle(QStringLiteral("&First"));
     twin->move(100, 0);
     QStringList order;
-    first->SetOnClick([&order, first](QObject*) {
-        order << QStringLiteral("click, lit %1").arg(first->Lit());
-    });
+    first->SetOnClick(
+        [&order, first](QObject*) { order << QStringLiteral("click, lit %1").arg(first->Lit()); });
     board->SetFirst(first);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));

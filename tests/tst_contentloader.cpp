@@ -70,7 +70,8 @@ void TContentLoaderTest::buildsComponentsInOrderWithLateReferences()
             ["OnActivate", {"handler": "PanelClick"}]],
          "components": [{"name": "Caption1", "class": "TLabel", "properties": [["Caption", "3.3V"],
             ["Alignment", "taRightJustify"], ["AutoSize", false]]}]}
-    )", R"([["Caption", "Loaded"], ["OnCreate", {"handler": "FormCreate"}]])"));
+    )",
+                       R"([["Caption", "Loaded"], ["OnCreate", {"handler": "FormCreate"}]])"));
     QVERIFY2(load.Errors.isEmpty(), qPrintable(load.Errors.join(u'\n')));
     QCOMPARE(load.Form.Caption(), QStringLiteral("Loaded"));
     auto* board = load.Form.findChild<TBoardImage*>(QStringLiteral("Board"));
@@ -102,28 +103,33 @@ void TContentLoaderTest::badEntriesAreReportedAndSkipped_data()
 {
     QTest::addColumn<QByteArray>("component");
     QTest::addColumn<QString>("error");
-    QTest::newRow("unknown class") << QByteArray(R"({"name": "X", "class": "TNope"})")
-                                   << "X: Class TNope not found";
+    QTest::newRow("unknown class")
+        << QByteArray(R"({"name": "X", "class": "TNope"})") << "X: Class TNope not found";
     QTest::newRow("unknown property")
         << QByteArray(R"({"name": "X", "class": "TRadioPanel", "properties": [["Colour", 1]]})")
         << "Error reading X.Colour: property does not exist";
     QTest::newRow("unknown enum name")
-        << QByteArray(R"({"name": "X", "class": "TRadioPanel", "properties": [["BevelOuter", "bvDeep"]]})")
+        << QByteArray(
+               R"({"name": "X", "class": "TRadioPanel", "properties": [["BevelOuter", "bvDeep"]]})")
         << "Error reading X.BevelOuter: invalid property value";
     QTest::newRow("text for a number")
-        << QByteArray(R"({"name": "X", "class": "TRadioPanel", "properties": [["MemoHeight", "58"]]})")
+        << QByteArray(
+               R"({"name": "X", "class": "TRadioPanel", "properties": [["MemoHeight", "58"]]})")
         << "Error reading X.MemoHeight: whole number from -2147483648 to 2147483647 expected";
     QTest::newRow("fraction for a number")
         << QByteArray(R"({"name": "X", "class": "TRadioPanel", "properties": [["Left", 1.5]]})")
         << "Error reading X.Left: whole number from -100000 to 100000 expected";
     QTest::newRow("missing reference")
-        << QByteArray(R"({"name": "X", "class": "TBoardImage", "properties": [["First", {"ref": "Gone"}]]})")
+        << QByteArray(
+               R"({"name": "X", "class": "TBoardImage", "properties": [["First", {"ref": "Gone"}]]})")
         << "Error reading X.First: component Gone not found";
     QTest::newRow("reference of the wrong class")
-        << QByteArray(R"({"name": "X", "class": "TBoardImage", "properties": [["First", {"ref": "Later"}]]})")
+        << QByteArray(
+               R"({"name": "X", "class": "TBoardImage", "properties": [["First", {"ref": "Later"}]]})")
         << "Error reading X.First: Later is not a TBoardHighlight";
     QTest::newRow("unknown handler")
-        << QByteArray(R"({"name": "X", "class": "TRadioPanel", "properties": [["OnActivate", {"handler": "Nope"}]]})")
+        << QByteArray(
+               R"({"name": "X", "class": "TRadioPanel", "properties": [["OnActivate", {"handler": "Nope"}]]})")
         << "Error reading X.OnActivate: method Nope not found";
     QTest::newRow("duplicate name") << QByteArray(R"({"name": "Later", "class": "TRadioPanel"})")
                                     << "Later: A component named Later already exists";
@@ -136,8 +142,9 @@ void TContentLoaderTest::badEntriesAreReportedAndSkipped()
 {
     QFETCH(QByteArray, component);
     QFETCH(QString, error);
-    TLoad load(Content(R"({"name": "Later", "class": "TRadioPanel"}, )" + component +
-                       R"(, {"name": "After", "class": "TRadioPanel", "properties": [["MemoHeight", 70]]})"));
+    TLoad load(Content(
+        R"({"name": "Later", "class": "TRadioPanel"}, )" + component +
+        R"(, {"name": "After", "class": "TRadioPanel", "properties": [["MemoHeight", 70]]})"));
     QCOMPARE(load.Errors, QStringList{error});
     auto* after = load.Form.findChild<TRadioPanel*>(QStringLiteral("After"));
     QVERIFY2(after && after->MemoHeight() == 70, "loading goes on after an error");
@@ -149,8 +156,8 @@ void TContentLoaderTest::wholeContentErrors_data()
     QTest::addColumn<QString>("error");
     QTest::newRow("not JSON") << QByteArray("{\"class\": ") << "Window content is not valid";
     QTest::newRow("not an object") << QByteArray("[1, 2]") << "Window content is not valid";
-    QTest::newRow("another window's content") << QByteArray(R"({"class": "TOtherForm"})")
-                                              << "Window content is for TOtherForm";
+    QTest::newRow("another window's content")
+        << QByteArray(R"({"class": "TOtherForm"})") << "Window content is for TOtherForm";
 }
 
 void TContentLoaderTest::wholeContentErrors()

@@ -89,7 +89,8 @@ void TJpegDecoderTest::rejectsBrokenData()
 
 void TJpegDecoderTest::pictureRefusesBrokenData()
 {
-    QVERIFY_THROWS_EXCEPTION(EInvalidGraphic, TPicture::FromData(BoardPhotograph().left(BoardPhotograph().size() / 2)));
+    QVERIFY_THROWS_EXCEPTION(
+        EInvalidGraphic, TPicture::FromData(BoardPhotograph().left(BoardPhotograph().size() / 2)));
     QVERIFY_THROWS_EXCEPTION(EInvalidGraphic, TPicture::FromData(QByteArray("plain text")));
 }
 

@@ -135,14 +135,14 @@ void TMainFormTest::handlers_data()
     QTest::newRow("click TTLJumper0 twice")
         << QStringList{"click TTLJumper0", "click TTLJumper0"}
         << QStringList{"TTL0 L/1 TTL1 R/0 Range R,R/U10", "TTL0 R/0 TTL1 R/0 Range R,R/U10"};
-    QTest::newRow("click TTLJumper1") << QStringList{"click TTLJumper1"}
-                                      << QStringList{"TTL0 R/0 TTL1 L/1 Range R,R/U10"};
+    QTest::newRow("click TTLJumper1")
+        << QStringList{"click TTLJumper1"} << QStringList{"TTL0 R/0 TTL1 L/1 Range R,R/U10"};
     QTest::newRow("choose 3.3V then 5V in TTLRadios1")
         << QStringList{"choose TTLRadios1 1", "choose TTLRadios1 0", "choose TTLRadios1 0"}
         << QStringList{"TTL0 R/0 TTL1 L/1 Range R,R/U10", "TTL0 R/0 TTL1 R/0 Range R,R/U10",
                        "TTL0 R/0 TTL1 R/0 Range R,R/U10"};
-    QTest::newRow("choose 3.3V in TTLRadios0") << QStringList{"choose TTLRadios0 1"}
-                                               << QStringList{"TTL0 L/1 TTL1 R/0 Range R,R/U10"};
+    QTest::newRow("choose 3.3V in TTLRadios0")
+        << QStringList{"choose TTLRadios0 1"} << QStringList{"TTL0 L/1 TTL1 R/0 Range R,R/U10"};
     QTest::newRow("click either range jumper")
         << QStringList{"click RangeJumper1", "click RangeJumper0"}
         << QStringList{"TTL0 R/0 TTL1 R/0 Range L,L/B5", "TTL0 R/0 TTL1 R/0 Range R,R/U10"};
@@ -219,7 +219,8 @@ void TMainFormTest::rangeJumperClickNeedsAJumper()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     form.B5Radio->SetOnClick([&form](QObject* Sender) { form.RangeJumperClick(Sender); });
     ClickIndicator(form.B5Radio);
-    QCOMPARE(TMessageLog::Instance().Texts(), QStringList{QStringLiteral("Invalid class typecast")});
+    QCOMPARE(TMessageLog::Instance().Texts(),
+             QStringList{QStringLiteral("Invalid class typecast")});
     QCOMPARE(TMessageLog::Instance().Entries()[0].Flags, MB_OK | MB_ICONHAND);
     QCOMPARE(Snapshot(form), QStringLiteral("TTL0 R/0 TTL1 R/0 Range R,R/B5"));
 }
@@ -247,8 +248,8 @@ void TMainFormTest::menuBarAfterFirstPaints()
     }
     QCOMPARE(bar, (QStringList{"&File", "&Settings", "&Options", "&Help"}));
     QCOMPARE(settings, (QStringList{"&5V/3.3V Digital", "Analog Range"}));
-    QCOMPARE(options, (QStringList{"&USB Connector", "&DC Power", "&LED Light", "&Sub USB Connector",
-                                   "&37-pin Connectors"}));
+    QCOMPARE(options, (QStringList{"&USB Connector", "&DC Power", "&LED Light",
+                                   "&Sub USB Connector", "&37-pin Connectors"}));
     QCOMPARE(form.MainMenu1->Items(1)->objectName(), QStringLiteral("Settings1"));
     QCOMPARE(form.MainMenu1->Items(2)->Items(0)->objectName(), QStringLiteral("USBConnector1"));
 }

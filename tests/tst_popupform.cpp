@@ -40,7 +40,8 @@ private slots:
 void TPopupFormTest::layoutWithPanel()
 {
     TBoardFixture fixture;
-    auto* panel = fixture.AddPanel("TTLPanel", QRect(360, 328, 257, 161), {"Line one", "", "Three"});
+    auto* panel =
+        fixture.AddPanel("TTLPanel", QRect(360, 328, 257, 161), {"Line one", "", "Three"});
     auto* circle = fixture.AddCircle("TTL", "&Digital", TBoardHighlight::htSettings,
                                      QRect(365, 155, 71, 41), panel);
     QVERIFY(fixture.ShowAndPrepare());
@@ -74,8 +75,8 @@ void TPopupFormTest::narrowPanelWidensTheWindow()
 {
     TBoardFixture fixture;
     auto* panel = fixture.AddPanel("Small", QRect(10, 10, 145, 9), {"Short"});
-    auto* circle = fixture.AddCircle("S", "&Small", TBoardHighlight::htOptions,
-                                     QRect(0, 0, 50, 30), panel);
+    auto* circle =
+        fixture.AddCircle("S", "&Small", TBoardHighlight::htOptions, QRect(0, 0, 50, 30), panel);
     QVERIFY(fixture.ShowAndPrepare());
     circle->Perform(CM_MOUSEENTER, 0, 0);
     TPopupForm* popup = circle->Popup();
@@ -91,8 +92,8 @@ void TPopupFormTest::narrowPanelWidensTheWindow()
 void TPopupFormTest::layoutWithoutPanel()
 {
     TBoardFixture fixture;
-    auto* circle = fixture.AddCircle("N", "&Nothing", TBoardHighlight::htOptions,
-                                     QRect(0, 0, 50, 30));
+    auto* circle =
+        fixture.AddCircle("N", "&Nothing", TBoardHighlight::htOptions, QRect(0, 0, 50, 30));
     QVERIFY(fixture.ShowAndPrepare());
     circle->Perform(CM_MOUSEENTER, 0, 0);
     TPopupForm* popup = circle->Popup();
@@ -110,8 +111,8 @@ void TPopupFormTest::placementFollowsTheBoard()
 {
     TBoardFixture fixture;
     auto* panel = fixture.AddPanel("P", QRect(360, 328, 257, 161));
-    auto* circle = fixture.AddCircle("C", "&Placed", TBoardHighlight::htSettings,
-                                     QRect(0, 0, 50, 30), panel);
+    auto* circle =
+        fixture.AddCircle("C", "&Placed", TBoardHighlight::htSettings, QRect(0, 0, 50, 30), panel);
     QVERIFY(fixture.ShowAndPrepare());
     QCOMPARE(QPoint(fixture.Board->DesignLeft(), fixture.Board->DesignTop()), QPoint(150, 98));
     fixture.Board->move(162, 60);
@@ -135,8 +136,8 @@ void TPopupFormTest::clampedToTheScreen()
     QFETCH(QPoint, expected);
     TBoardFixture fixture;
     auto* panel = fixture.AddPanel("P", QRect(panelAt, QSize(257, 161)));
-    auto* circle = fixture.AddCircle("C", "&Edge", TBoardHighlight::htSettings,
-                                     QRect(0, 0, 50, 30), panel);
+    auto* circle =
+        fixture.AddCircle("C", "&Edge", TBoardHighlight::htSettings, QRect(0, 0, 50, 30), panel);
     QVERIFY(fixture.ShowAndPrepare());
     // Board still at its design position: the window opens where the panel was designed.
     circle->Perform(CM_MOUSEENTER, 0, 0);
@@ -152,13 +153,13 @@ void TPopupFormTest::stateTable_data()
     QTest::addColumn<bool>("lit");
     QTest::addColumn<bool>("checked");
     QTest::newRow("enter: open") << QStringList{"enter"} << true << false << false << true << false;
-    QTest::newRow("enter, leave outside: closed")
-        << QStringList{"enter", "leave circle outside"} << false << false << false << false << false;
+    QTest::newRow("enter, leave outside: closed") << QStringList{"enter", "leave circle outside"}
+                                                  << false << false << false << false << false;
     QTest::newRow("enter, leave into window: open and entered")
         << QStringList{"enter", "leave circle into window"} << true << true << true << true << true;
     QTest::newRow("entered window, pointer leaves it: closed")
-        << QStringList{"enter", "leave circle into window", "leave window outside"} << false
-        << true << false << false << false;
+        << QStringList{"enter", "leave circle into window", "leave window outside"} << false << true
+        << false << false << false;
     QTest::newRow("entered window, pointer moves inside it: stays")
         << QStringList{"enter", "leave circle into window", "leave window inside"} << true << true
         << true << true << true;
@@ -178,7 +179,8 @@ void TPopupFormTest::stateTable_data()
         << QStringList{"menu", "menu"} << false << true << false << false << false;
     QTest::newRow("menu item pins") << QStringList{"menu"} << true << true << false << true << true;
     QTest::newRow("entering again shows it unpinned")
-        << QStringList{"enter", "click", "done", "enter"} << true << false << false << true << false;
+        << QStringList{"enter", "click", "done", "enter"} << true << false << false << true
+        << false;
 }
 
 void TPopupFormTest::stateTable()
@@ -239,10 +241,10 @@ void TPopupFormTest::twinSharesOneWindow()
 {
     TBoardFixture fixture;
     auto* panel = fixture.AddPanel("P", QRect(360, 328, 257, 161));
-    auto* first = fixture.AddCircle("A", "&Twin", TBoardHighlight::htSettings,
-                                    QRect(20, 20, 60, 40), panel);
-    auto* second = fixture.AddCircle("B", "&Twin", TBoardHighlight::htSettings,
-                                     QRect(120, 20, 60, 40), panel);
+    auto* first =
+        fixture.AddCircle("A", "&Twin", TBoardHighlight::htSettings, QRect(20, 20, 60, 40), panel);
+    auto* second =
+        fixture.AddCircle("B", "&Twin", TBoardHighlight::htSettings, QRect(120, 20, 60, 40), panel);
     QVERIFY(fixture.ShowAndPrepare());
     second->Perform(CM_MOUSEENTER, 0, 0);
     QVERIFY(second->Popup());
@@ -263,8 +265,8 @@ void TPopupFormTest::closedWindowKeepsPlaceAndPanel()
 {
     TBoardFixture fixture;
     auto* panel = fixture.AddPanel("P", QRect(360, 328, 257, 161));
-    auto* circle = fixture.AddCircle("C", "&Again", TBoardHighlight::htSettings,
-                                     QRect(20, 20, 60, 40), panel);
+    auto* circle =
+        fixture.AddCircle("C", "&Again", TBoardHighlight::htSettings, QRect(20, 20, 60, 40), panel);
     QVERIFY(fixture.ShowAndPrepare());
     circle->Perform(CM_MOUSEENTER, 0, 0);
     TPopupForm* popup = circle->Popup();
@@ -284,12 +286,12 @@ void TPopupFormTest::panelJoinsOneGroupOnly()
 {
     TBoardFixture fixture;
     auto* panel = fixture.AddPanel("P", QRect(0, 0, 100, 50));
-    auto* first = fixture.AddCircle("A", "&One", TBoardHighlight::htSettings, QRect(0, 0, 40, 40),
-                                    panel);
-    auto* sameGroup = fixture.AddCircle("B", "&One", TBoardHighlight::htSettings,
-                                        QRect(50, 0, 40, 40), panel);
-    auto* otherKind = fixture.AddCircle("C", "&One", TBoardHighlight::htOptions,
-                                        QRect(100, 0, 40, 40), panel);
+    auto* first =
+        fixture.AddCircle("A", "&One", TBoardHighlight::htSettings, QRect(0, 0, 40, 40), panel);
+    auto* sameGroup =
+        fixture.AddCircle("B", "&One", TBoardHighlight::htSettings, QRect(50, 0, 40, 40), panel);
+    auto* otherKind =
+        fixture.AddCircle("C", "&One", TBoardHighlight::htOptions, QRect(100, 0, 40, 40), panel);
     QCOMPARE(first->RadioPanel(), panel);
     QCOMPARE(sameGroup->RadioPanel(), panel);
     QVERIFY2(!otherKind->RadioPanel(), "a panel is refused to a second group");
