@@ -237,17 +237,23 @@ void TBoardHighlight::mouseReleaseEvent(QMouseEvent* Event)
         Click();
 }
 
-void TBoardHighlight::ForwardToGroup(unsigned Msg)
+void TBoardHighlight::ForEachMember(const std::function<void(TBoardHighlight*)>& Action)
 {
     if (!OnBoard())
         return;
-    // A snapshot: lighting a member can reorder the board's children under the walk.
+    // A snapshot: lighting, activating or raising a member reorders the board's children
+    // under the walk, and every member must still be reached exactly once.
     const auto members = Group();
-    QList<QPointer<TBoardHighlight>> guarded(members.begin(), members.end());
+    const QList<QPointer<TBoardHighlight>> guarded(members.begin(), members.end());
     for (const auto& member : guarded) {
         if (member)
-            member->Perform(Msg, 1, 0);
+            Action(member);
     }
+}
+
+void TBoardHighlight::ForwardToGroup(unsigned Msg)
+{
+    ForEachMember([Msg](TBoardHighlight* Member) { Member->Perform(Msg, 1, 0); });
 }
 
 void TBoardHighlight::CMMouseEnter(TMessage& Message)
@@ -299,13 +305,12 @@ void TBoardHighlight::ApplyActive(bool Value, bool Propagate)
     FActive = Value;
     raise();
     update();
-    if (!Propagate || !OnBoard())
+    if (!Propagate)
         return;
-    const auto members = Group();
-    for (TBoardHighlight* member : members) {
-        if (member != this)
-            member->ApplyActive(Value, false);
-    }
+    ForEachMember([this, Value](TBoardHighlight* Member) {
+        if (Member != this)
+            Member->ApplyActive(Value, false);
+    });
 }
 
 void TBoardHighlight::Unlight()
@@ -522,14 +527,7 @@ void TBoardHighlight::PinPopups()
         FPinned = true;
         SetMenuCheck(true);
     }
-    if (!OnBoard())
-        return;
-    const auto members = Group();
-    QList<QPointer<TBoardHighlight>> guarded(members.begin(), members.end());
-    for (const auto& member : guarded) {
-        if (member)
-            member->PinPopup();
-    }
+    ForEachMember([](TBoardHighlight* Member) { Member->PinPopup(); });
 }
 
 void TBoardHighlight::PinPopup()
@@ -551,11 +549,7 @@ void TBoardHighlight::PopupClose(QObject* /*Sender*/, TForm::TCloseAction& /*Act
     if (FPopup)
         FPopup->SetAutoClose(false);
     Unlight();
-    if (!OnBoard())
-        return;
-    const auto members = Group();
-    for (TBoardHighlight* member : members)
-        member->Unlight();
+    ForEachMember([](TBoardHighlight* Member) { Member->Unlight(); });
 }
 
 void TBoardHighlight::DoneClick(QObject* /*Sender*/)
@@ -655,12 +649,11 @@ void TBoardHighlight::MenuItemClick(QObject* Sender)
     if (IsMenuItem(Sender) && static_cast<TMenuItem*>(Sender)->Checked()) {
         if (FPopup) {
             FPopup->close();
-        } else if (OnBoard()) {
-            const auto members = Group();
-            for (TBoardHighlight* member : members) {
-                if (member->FPopup)
-                    member->MenuItemClick(Sender);
-            }
+        } else {
+            ForEachMember([Sender](TBoardHighlight* Member) {
+                if (Member->FPopup)
+                    Member->MenuItemClick(Sender);
+            });
         }
         return;
     }

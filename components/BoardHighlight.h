@@ -110,6 +110,7 @@ private:
     void BuildImages();
     QImage CaptureBeneath() const;
     const QImage& ChosenImage() const;
+    void ForEachMember(const std::function<void(TBoardHighlight*)>& Action);
     void ForwardToGroup(unsigned Msg);
     void BuildPopupControls(int MemoHeight);
     void PlacePopup(int PanelLeft, int PanelTop);

@@ -35,6 +35,8 @@ private slots:
     void twinSharesOneWindow();
     void closedWindowKeepsPlaceAndPanel();
     void panelJoinsOneGroupOnly();
+    void designModeLinkMessages_data();
+    void designModeLinkMessages();
 };
 
 void TPopupFormTest::layoutWithPanel()
@@ -296,6 +298,44 @@ void TPopupFormTest::panelJoinsOneGroupOnly()
     QCOMPARE(sameGroup->RadioPanel(), panel);
     QVERIFY2(!otherKind->RadioPanel(), "a panel is refused to a second group");
     QVERIFY2(TMessageLog::Instance().Entries().isEmpty(), "at run time the refusal is silent");
+}
+
+void TPopupFormTest::designModeLinkMessages_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("synchronised");
+    QTest::newRow("yes links the other member") << IDYES << true;
+    QTest::newRow("no leaves it") << IDNO << false;
+}
+
+void TPopupFormTest::designModeLinkMessages()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, synchronised);
+    TMessageLog::Instance().Clear();
+    TBoardFixture fixture;
+    fixture.Board->SetDesigning(true);
+    auto* first = fixture.AddPanel("FirstPanel", QRect(0, 0, 100, 50));
+    auto* second = fixture.AddPanel("SecondPanel", QRect(0, 0, 100, 50));
+    auto* a =
+        fixture.AddCircle("A", "&One", TBoardHighlight::htSettings, QRect(0, 0, 40, 40), first);
+    auto* b = fixture.AddCircle("B", "&One", TBoardHighlight::htSettings, QRect(50, 0, 40, 40));
+    auto* c = fixture.AddCircle("C", "&Two", TBoardHighlight::htSettings, QRect(100, 0, 40, 40));
+    c->SetRadioPanel(first);
+    QVERIFY(!c->RadioPanel());
+    QCOMPARE(TMessageLog::Instance().Texts(),
+             QStringList{QStringLiteral("FirstPanel has already been assigned to A.")});
+    TMessageLog::Instance().Clear();
+    TMessageLog::Instance().QueueAnswer(answer);
+    b->SetDesigning(true);
+    b->SetRadioPanel(second);
+    QCOMPARE(b->RadioPanel(), second);
+    QCOMPARE(TMessageLog::Instance().Texts(),
+             QStringList{QStringLiteral(
+                 "B's RadioPanel property changed. Synchronize linked component A?")});
+    QCOMPARE(TMessageLog::Instance().Entries()[0].Flags, MB_YESNO);
+    QCOMPARE(a->RadioPanel(), synchronised ? second : first);
+    TMessageLog::Instance().Clear();
 }
 
 SETTINGS_TEST_MAIN(TPopupFormTest)
