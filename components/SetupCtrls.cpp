@@ -15,4 +15,5 @@ void TSetupCtrls::Register()
     TComponentClasses::RegisterControl<TRadioPanel>(QStringLiteral("TRadioPanel"));
     TComponentClasses::RegisterControl<TThreeJumper>(QStringLiteral("TThreeJumper"));
     TComponentClasses::RegisterComponent<TSetupSupporter>(QStringLiteral("TSetupSupporter"));
+    TSetupSupporter::RegisterEventTypes();
 }

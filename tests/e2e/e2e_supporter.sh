@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# The setup supporter in the real program: the instructions window opens by itself about
+# one timer tick after start-up, centred over the main window; Help > Technical Support,
+# chosen with the real pointer, shows the support window; closing the main window ends the
+# program with exit code 0.
+set -euo pipefail
+# shellcheck source=lib.sh
+source "$E2E_LIB"
+
+# Prints "FIRST LAST" for each run of dark columns (text) in a strip of the screen, from
+# left to right; runs less than Gap apart are one.
+dark_column_runs() {
+    local x="$1" y="$2" w="$3" h="$4" gap="${5:-6}"
+    import -window root -crop "${w}x${h}+${x}+${y}" -colorspace gray -depth 8 txt:- |
+        sed -n 's/^\([0-9]*\),[0-9]*: *(\([0-9.]*\).*/\1 \2/p' |
+        awk '$2 < 110 {print $1}' | sort -nu |
+        awk -v gap="$gap" -v off="$x" 'NR == 1 {s = $1; p = $1; next}
+            {if ($1 - p > gap) {print s + off, p + off; s = $1} p = $1}
+            END {if (NR) print s + off, p + off}'
+}
+
+# The same for rows of a rectangle, from top to bottom.
+dark_row_runs() {
+    local x="$1" y="$2" w="$3" h="$4" gap="${5:-3}"
+    import -window root -crop "${w}x${h}+${x}+${y}" -colorspace gray -depth 8 txt:- |
+        sed -n 's/^[0-9]*,\([0-9]*\): *(\([0-9.]*\).*/\1 \2/p' |
+        awk '$2 < 110 {print $1}' | sort -nu |
+        awk -v gap="$gap" -v off="$y" 'NR == 1 {s = $1; p = $1; next}
+            {if ($1 - p > gap) {print s + off, p + off; s = $1} p = $1}
+            END {if (NR) print s + off, p + off}'
+}
+
+"$SETTINGS_BIN" &
+pid=$!
+trap 'kill "$pid" 2>/dev/null || true' EXIT
+
+main=$(wait_window Setup 10) || fail "the Setup window did not appear"
+shown=$(date +%s%N)
+help=$(wait_window "Instructions for Settings utility" 5) ||
+    fail "the instructions window did not open by itself"
+delay=$((($(date +%s%N) - shown) / 1000000))
+say "instructions window after ${delay} ms"
+[ "$delay" -le 1500 ] || fail "the instructions window took ${delay} ms"
+sleep 0.5
+screenshot instructions
+
+read -r mx my mw mh < <(frame_geometry "$main")
+read -r hx hy hw hh < <(frame_geometry "$help")
+say "main $mx $my $mw $mh, instructions $hx $hy $hw $hh"
+dx=$((hx + hw / 2 - mx - mw / 2))
+dy=$((hy + hh / 2 - my - mh / 2))
+# The frame of the window manager is not known when the window is placed.
+[ "${dx#-}" -le 4 ] && [ "${dy#-}" -le 20 ] ||
+    fail "the instructions window is not centred over the main window ($dx, $dy)"
+# 488 x 221 on a 1280 x 1024 screen, inside its frame.
+read -r _ _ cw ch < <(client_geometry "$help")
+[ "$cw" -eq 488 ] && [ "$ch" -eq 221 ] || fail "instructions client area is ${cw}x${ch}"
+
+# Help is the last entry of the menu bar; its menu opens below it.
+read -r cx cy cw _ < <(client_geometry "$main")
+bar=$(dark_column_runs "$cx" $((cy + 4)) "$cw" 12)
+read -r help_left help_right < <(tail -n 1 <<<"$bar")
+say "menu bar entries: $(tr '\n' ' ' <<<"$bar")"
+click_at $(((help_left + help_right) / 2)) $((cy + 10))
+screenshot help-menu
+entries=$(dark_row_runs "$help_left" $((cy + 22)) 120 70)
+say "help menu rows: $(tr '\n' ' ' <<<"$entries")"
+[ "$(wc -l <<<"$entries")" -ge 2 ] || fail "the Help menu did not open"
+read -r top bottom < <(sed -n 2p <<<"$entries")
+click_at $((help_left + 40)) $(((top + bottom) / 2))
+
+tech=$(wait_window "Technical Support" 5) || fail "Help > Technical Support showed nothing"
+sleep 0.3
+screenshot technical-support
+read -r _ _ tw th < <(client_geometry "$tech")
+[ "$tw" -eq 305 ] && [ "$th" -eq 122 ] || fail "support window client area is ${tw}x${th}"
+
+# Alt+F4 asks the window manager to close the active window, as its close box does.
+xdotool windowactivate --sync "$main" key alt+F4
+for _ in $(seq 1 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "the program did not end when its main window closed"
+status=0
+wait "$pid" || status=$?
+trap - EXIT
+[ "$status" -eq 0 ] || fail "the program ended with exit code $status"
+say "closed with exit code 0"
