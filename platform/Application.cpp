@@ -1,5 +1,6 @@
 #include "platform/Application.h"
 
+#include "platform/FontSubstitutes.h"
 #include "platform/Form.h"
 
 #include <QAbstractEventDispatcher>
@@ -9,6 +10,7 @@
 TApplication::TApplication(int& Argc, char** Argv) : QApplication(Argc, Argv)
 {
     setApplicationName(QStringLiteral("Settings"));
+    TFontSubstitutes::Install();
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             &TApplication::AboutToBlock);
 }
@@ -26,7 +28,10 @@ void TApplication::RegisterForm(TForm* Form)
     if (FMainForm)
         return;
     FMainForm = Form;
-    Form->installEventFilter(this);
+    FMainFormPainted = false;
+    // The client area paints even where the form's own frame does not.
+    FFirstPaintWatch = Form->Client();
+    FFirstPaintWatch->installEventFilter(this);
 }
 
 QList<TForm*> TApplication::Forms() const
@@ -42,9 +47,10 @@ QList<TForm*> TApplication::Forms() const
 
 bool TApplication::eventFilter(QObject* Watched, QEvent* Event)
 {
-    if (Watched == FMainForm && Event->type() == QEvent::Paint && !FMainFormPainted) {
+    if (Event->type() == QEvent::Paint && Watched == FFirstPaintWatch) {
         FMainFormPainted = true;
-        FMainForm->removeEventFilter(this);
+        Watched->removeEventFilter(this);
+        FFirstPaintWatch = nullptr;
     }
     return QApplication::eventFilter(Watched, Event);
 }
@@ -127,8 +133,8 @@ int TApplication::ShowMessageBox(const QString& Text, const QString& Caption, un
         choices = {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}};
         break;
     case MB_YESNOCANCEL:
-        choices = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO},
-                   {QMessageBox::Cancel, IDCANCEL}};
+        choices = {
+            {QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::Cancel, IDCANCEL}};
         break;
     case MB_YESNO:
         choices = {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}};

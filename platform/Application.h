@@ -73,6 +73,8 @@ private:
 
     QPointer<TForm> FMainForm;
     TResponder FResponder;
+    // Compared only, never followed: it may be gone before it ever paints.
+    QObject* FFirstPaintWatch = nullptr;
     bool FMainFormPainted = false;
     bool FIdleQueued = false;
 };

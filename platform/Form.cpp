@@ -56,6 +56,14 @@ void TForm::SetMenu(TMainMenu* Value)
     LayoutClient();
 }
 
+void TForm::SetPosition(TPosition Value)
+{
+    FPosition = Value;
+    // The window system chooses the place: the form's own 0, 0 is no request then.
+    if (Value == poDefault || Value == poDefaultPosOnly)
+        setAttribute(Qt::WA_Moved, false);
+}
+
 void TForm::SetFormStyle(TFormStyle Value)
 {
     FFormStyle = Value;

@@ -98,7 +98,7 @@ public:
     TFormBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TFormBorderStyle Value);
     TPosition Position() const { return FPosition; }
-    void SetPosition(TPosition Value) { FPosition = Value; }
+    void SetPosition(TPosition Value);
     int Tag() const { return FTag; }
     void SetTag(int Value) { FTag = Value; }
 
