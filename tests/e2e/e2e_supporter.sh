@@ -7,29 +7,6 @@ set -euo pipefail
 # shellcheck source=lib.sh
 source "$E2E_LIB"
 
-# Prints "FIRST LAST" for each run of dark columns (text) in a strip of the screen, from
-# left to right; runs less than Gap apart are one.
-dark_column_runs() {
-    local x="$1" y="$2" w="$3" h="$4" gap="${5:-6}"
-    import -window root -crop "${w}x${h}+${x}+${y}" -colorspace gray -depth 8 txt:- |
-        sed -n 's/^\([0-9]*\),[0-9]*: *(\([0-9.]*\).*/\1 \2/p' |
-        awk '$2 < 110 {print $1}' | sort -nu |
-        awk -v gap="$gap" -v off="$x" 'NR == 1 {s = $1; p = $1; next}
-            {if ($1 - p > gap) {print s + off, p + off; s = $1} p = $1}
-            END {if (NR) print s + off, p + off}'
-}
-
-# The same for rows of a rectangle, from top to bottom.
-dark_row_runs() {
-    local x="$1" y="$2" w="$3" h="$4" gap="${5:-3}"
-    import -window root -crop "${w}x${h}+${x}+${y}" -colorspace gray -depth 8 txt:- |
-        sed -n 's/^[0-9]*,\([0-9]*\): *(\([0-9.]*\).*/\1 \2/p' |
-        awk '$2 < 110 {print $1}' | sort -nu |
-        awk -v gap="$gap" -v off="$y" 'NR == 1 {s = $1; p = $1; next}
-            {if ($1 - p > gap) {print s + off, p + off; s = $1} p = $1}
-            END {if (NR) print s + off, p + off}'
-}
-
 "$SETTINGS_BIN" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT

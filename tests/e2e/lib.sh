@@ -132,3 +132,20 @@ expect_frame_at() {
     done
     fail "window $id at $fx,$fy, not $x,$y"
 }
+
+# Prints "FIRST LAST" for each run of dark pixels (text) across a screen rectangle, by
+# columns left to right (axis x) or by rows top to bottom (axis y); runs less than GAP
+# apart are one.
+dark_runs() {
+    local axis="$1" x="$2" y="$3" w="$4" h="$5" gap="$6" field off
+    if [ "$axis" = x ]; then field='\1' off="$x"; else field='\2' off="$y"; fi
+    import -window root -crop "${w}x${h}+${x}+${y}" -colorspace gray -depth 8 txt:- |
+        sed -n "s/^\([0-9]*\),\([0-9]*\): *(\([0-9.]*\).*/$field \3/p" |
+        awk '$2 < 110 {print $1}' | sort -nu |
+        awk -v gap="$gap" -v off="$off" 'NR == 1 {s = $1; p = $1; next}
+            {if ($1 - p > gap) {print s + off, p + off; s = $1} p = $1}
+            END {if (NR) print s + off, p + off}'
+}
+
+dark_column_runs() { dark_runs x "$1" "$2" "$3" "$4" "${5:-6}"; }
+dark_row_runs() { dark_runs y "$1" "$2" "$3" "$4" "${5:-3}"; }
