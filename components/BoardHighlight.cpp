@@ -54,8 +54,8 @@ bool IsMenuItem(const QObject* Object)
 
 std::uint8_t ShadeChannel(std::uint8_t Base, std::uint8_t Color, float A, float B)
 {
-    const float value = std::nearbyint(float(Base) * B + float(Color) * A);
-    return std::uint8_t(std::clamp(value, 0.0f, 255.0f));
+    // lrint rounds halves to even in the default mode and compiles to one instruction.
+    return std::uint8_t(std::clamp(std::lrint(float(Base) * B + float(Color) * A), 0L, 255L));
 }
 
 } // namespace
@@ -145,9 +145,16 @@ void TBoardHighlight::ShadeEllipse(QImage& Bitmap, int MaxX, int MaxY, float Int
     const int lastRow = std::min(MaxY, Bitmap.height() - 1);
     const int lastColumn = std::min(MaxX, Bitmap.width() - 1);
     for (int y = 0; y <= lastRow; ++y) {
-        std::uint8_t* pixel = Bitmap.scanLine(y);
         const float v = float(y) * sy - 1.0f;
-        for (int x = 0; x <= lastColumn; ++x, pixel += 4) {
+        const float halfWidth = 1.0f - v * v;
+        if (!(halfWidth > 0.0f))
+            continue;
+        // Only the columns near the ellipse are visited; each is still tested exactly.
+        const float reach = std::sqrt(halfWidth);
+        const int first = std::max(0, int(std::floor((1.0f - reach) / sx)) - 1);
+        const int last = std::min(lastColumn, int(std::ceil((1.0f + reach) / sx)) + 1);
+        std::uint8_t* pixel = Bitmap.scanLine(y) + 4 * first;
+        for (int x = first; x <= last; ++x, pixel += 4) {
             const float u = float(x) * sx - 1.0f;
             const float d = u * u + v * v;
             if (!(d < 1.0f))

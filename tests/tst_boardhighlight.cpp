@@ -49,6 +49,8 @@ class TBoardHighlightTest : public QObject
 private slots:
     void shading_data();
     void shading();
+    void shadingTouchesExactlyTheEllipse_data();
+    void shadingTouchesExactlyTheEllipse();
     void titleForms_data();
     void titleForms();
     void typeSetsColourAndIntensities();
@@ -102,6 +104,59 @@ void TBoardHighlightTest::shading()
                                                            : images.Hot;
     QCOMPARE(Rgb(shaded.pixel(pixel)), expected);
     QCOMPARE(qAlpha(shaded.pixel(pixel)), 255);
+}
+
+void TBoardHighlightTest::shadingTouchesExactlyTheEllipse_data()
+{
+    QTest::addColumn<QSize>("size");
+    // The circle sizes of the board content, and a few awkward ones.
+    for (const QSize size :
+         {QSize(110, 72), QSize(93, 62), QSize(97, 29), QSize(55, 29), QSize(425, 127),
+          QSize(424, 127), QSize(71, 41), QSize(69, 59), QSize(2, 2), QSize(3, 200), QSize(200, 3)})
+        QTest::addRow("%dx%d", size.width(), size.height()) << size;
+}
+
+void TBoardHighlightTest::shadingTouchesExactlyTheEllipse()
+{
+    // Every pixel as the plain walk over the whole bitmap gives it: outside the ellipse
+    // untouched, inside weighted by the ring.
+    QFETCH(QSize, size);
+    QImage shaded(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x)
+            shaded.setPixel(x, y, qRgb((x * 7) % 256, (y * 5) % 256, (x + y) % 256));
+    }
+    const QImage original = shaded.copy();
+    TBoardHighlight::ShadeEllipse(shaded, size.width() - 1, size.height() - 1, 0.75f,
+                                  Platform::clYellow, true);
+    const float sx = 2.0f / float(size.width() - 1);
+    const float sy = 2.0f / float(size.height() - 1);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            const float u = float(x) * sx - 1.0f;
+            const float v = float(y) * sy - 1.0f;
+            const float d = u * u + v * v;
+            QRgb expected = original.pixel(x, y);
+            if (d < 1.0f) {
+                float a = 0.16f;
+                if (!(d < 0.5929f)) {
+                    a = (1.0f - std::fabs(std::sqrt(d) - 0.875f) * 8.0f) * 2.0f;
+                    if (a > 1.0f) {
+                        expected = qRgb(255, 255, 255);
+                        a = 2.0f - a;
+                    }
+                }
+                a *= 0.75f;
+                const auto mix = [a](int Base, int Colour) {
+                    return int(std::nearbyint(float(Base) * (1.0f - a) + float(Colour) * a));
+                };
+                expected = qRgb(mix(qRed(expected), 255), mix(qGreen(expected), 255),
+                                mix(qBlue(expected), 0));
+            }
+            QVERIFY2(shaded.pixel(x, y) == expected,
+                     qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+        }
+    }
 }
 
 void TBoardHighlightTest::titleForms_data()
