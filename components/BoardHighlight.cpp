@@ -140,6 +140,15 @@ void TBoardHighlight::ShadeEllipse(QImage& Bitmap, int MaxX, int MaxY, float Int
 {
     const std::uint8_t colour[3] = {std::uint8_t((Color >> 16) & 0xFF),
                                     std::uint8_t((Color >> 8) & 0xFF), std::uint8_t(Color & 0xFF)};
+    // Inside the inner disc the weight is constant: its results are looked up, computed
+    // once with exactly the arithmetic of the ring.
+    const float discA = 0.16f * Intensity;
+    const float discB = 1.0f - discA;
+    std::uint8_t disc[3][256];
+    for (int channel = 0; channel < 3; ++channel) {
+        for (int base = 0; base < 256; ++base)
+            disc[channel][base] = ShadeChannel(std::uint8_t(base), colour[channel], discA, discB);
+    }
     const float sx = 2.0f / float(MaxX);
     const float sy = 2.0f / float(MaxY);
     const int lastRow = std::min(MaxY, Bitmap.height() - 1);
@@ -159,15 +168,17 @@ void TBoardHighlight::ShadeEllipse(QImage& Bitmap, int MaxX, int MaxY, float Int
             const float d = u * u + v * v;
             if (!(d < 1.0f))
                 continue;
-            float a = 0.16f;
-            if (!(d < 0.5929f)) {
-                a = 1.0f - std::fabs(std::sqrt(d) - 0.875f) * 8.0f;
-                if (WhiteHot) {
-                    a = a * 2.0f;
-                    if (a > 1.0f) {
-                        pixel[0] = pixel[1] = pixel[2] = 255;
-                        a = 2.0f - a;
-                    }
+            if (d < 0.5929f) {
+                for (int channel = 0; channel < 3; ++channel)
+                    pixel[channel] = disc[channel][pixel[channel]];
+                continue;
+            }
+            float a = 1.0f - std::fabs(std::sqrt(d) - 0.875f) * 8.0f;
+            if (WhiteHot) {
+                a = a * 2.0f;
+                if (a > 1.0f) {
+                    pixel[0] = pixel[1] = pixel[2] = 255;
+                    a = 2.0f - a;
                 }
             }
             a = a * Intensity;
