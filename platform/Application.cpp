@@ -10,6 +10,8 @@
 TApplication::TApplication(int& Argc, char** Argv) : QApplication(Argc, Argv)
 {
     setApplicationName(QStringLiteral("Settings"));
+    // Lets the desktop match the windows to the installed launcher entry.
+    setDesktopFileName(QStringLiteral("com.quorvan.Settings"));
     TFontSubstitutes::Install();
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             &TApplication::AboutToBlock);
