@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(cmake g++ ninja-build qt6-base-dev libjpeg62-turbo-dev fonts-dejavu-core fonts-dejavu-extra)
 if [ "${1:-}" = "--test" ]; then
-    packages+=(xvfb xauth openbox xdotool imagemagick x11-utils valgrind desktop-file-utils appstream)
+    packages+=(xvfb xauth openbox xdotool imagemagick x11-utils valgrind desktop-file-utils appstream jq clang libclang-rt-14-dev)
 fi
 
 sudo=""
