@@ -92,6 +92,20 @@ void TJpegDecoderTest::pictureRefusesBrokenData()
     QVERIFY_THROWS_EXCEPTION(
         EInvalidGraphic, TPicture::FromData(BoardPhotograph().left(BoardPhotograph().size() / 2)));
     QVERIFY_THROWS_EXCEPTION(EInvalidGraphic, TPicture::FromData(QByteArray("plain text")));
+    QFile polarity(QStringLiteral(":/content/polarity.bmp"));
+    QVERIFY(polarity.open(QIODevice::ReadOnly));
+    const QByteArray bmp = polarity.readAll();
+    const TPicture whole = TPicture::FromData(bmp);
+    QCOMPARE(QSize(whole.Width(), whole.Height()), QSize(117, 48));
+    // Qt's reader would fill a cut-off bitmap's missing rows with whatever memory held.
+    QVERIFY_THROWS_EXCEPTION(EInvalidGraphic, TPicture::FromData(bmp.left(bmp.size() - 100)));
+    QVERIFY_THROWS_EXCEPTION(EInvalidGraphic, TPicture::FromData(bmp.left(40)));
+    // Found by fuzzing: a 4 x 3 bitmap whose header promises more rows than it carries.
+    const QByteArray cutOff = QByteArray::fromBase64(
+        "Qk2uAAAAAAAAAIoAAAB8AAAABAAAAAMAAAABABgAAAAAACQAAAAAAAAAAAAAAAAAAAAAAAAAAAD/AAD/AAB5MAAAQGAA"
+        "AEJHAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAhQAABAAAAAAAAAAAAAAAAAAAAACAAACAAACAAACAAABAgP8AAP8A"
+        "AHkwAABAYAAA/wAA/wAA/w==");
+    QVERIFY_THROWS_EXCEPTION(EInvalidGraphic, TPicture::FromData(cutOff));
 }
 
 SETTINGS_TEST_MAIN(TJpegDecoderTest)

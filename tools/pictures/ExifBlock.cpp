@@ -51,16 +51,16 @@ TExifBlock::TExifBlock(const QString& description, const QString& make)
 QByteArray TExifBlock::bytes() const
 {
     // Out-of-line values follow IFD0; offsets count from the start of the TIFF header.
-    const std::uint32_t dataStart = TiffHeaderSize + IfdSize;
+    constexpr std::uint32_t dataStart = TiffHeaderSize + IfdSize;
     QByteArray data;
-    const auto appendAscii = [&data, dataStart](const QByteArray& text) {
+    const auto appendAscii = [&data](const QByteArray& text) {
         const std::uint32_t offset = dataStart + static_cast<std::uint32_t>(data.size());
         data.append(text);
         data.append('\0');
         padToWord(data);
         return offset;
     };
-    const auto appendRational = [&data, dataStart](std::uint32_t num, std::uint32_t den) {
+    const auto appendRational = [&data](std::uint32_t num, std::uint32_t den) {
         const std::uint32_t offset = dataStart + static_cast<std::uint32_t>(data.size());
         put32(data, num);
         put32(data, den);
