@@ -7,6 +7,7 @@
 #include "platform/Form.h"
 #include "platform/Label.h"
 #include "platform/MainMenu.h"
+#include "support/RunLoop.h"
 #include "support/TestMain.h"
 
 #include <QEventLoop>
@@ -75,22 +76,6 @@ struct TFixture
         return captions;
     }
 };
-
-// QTest's waits never block in the event dispatcher, so they never reach an idle moment; a
-// real event loop does.
-bool RunLoopUntil(const std::function<bool()>& Done, int Timeout = 5000)
-{
-    QEventLoop loop;
-    QTimer check;
-    QObject::connect(&check, &QTimer::timeout, &loop, [&loop, &Done] {
-        if (Done())
-            loop.quit();
-    });
-    check.start(10);
-    QTimer::singleShot(Timeout, &loop, &QEventLoop::quit);
-    loop.exec();
-    return Done();
-}
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "platform/HiddenWindow.h"
 #include "platform/Label.h"
 #include "platform/MainMenu.h"
+#include "support/RunLoop.h"
 #include "support/TestMain.h"
 
 #include <QEventLoop>
@@ -84,22 +85,6 @@ struct TFixture
 int NoTimer(QObject* /*Window*/, int /*Interval*/)
 {
     return 0;
-}
-
-// QTest's waits never block in the event dispatcher, so they never reach an idle moment; a
-// real event loop does.
-bool RunLoopUntil(const std::function<bool()>& Done, int Timeout = 5000)
-{
-    QEventLoop loop;
-    QTimer check;
-    QObject::connect(&check, &QTimer::timeout, &loop, [&loop, &Done] {
-        if (Done())
-            loop.quit();
-    });
-    check.start(10);
-    QTimer::singleShot(Timeout, &loop, &QEventLoop::quit);
-    loop.exec();
-    return Done();
 }
 
 void RunLoopFor(int Duration)

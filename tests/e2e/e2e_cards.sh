@@ -69,13 +69,4 @@ cards=$(wait_window "$cards_title" 5) || fail "the File menu entry did not show 
 sleep 0.3
 screenshot cards-again
 
-xdotool windowactivate --sync "$main" key alt+F4
-for _ in $(seq 1 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end when its main window closed"
-status=0
-wait "$pid" || status=$?
-trap - EXIT
-[ "$status" -eq 0 ] || fail "the program ended with exit code $status"
+close_main_and_expect_exit "$main" "$pid"

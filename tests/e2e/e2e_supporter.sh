@@ -53,14 +53,5 @@ read -r _ _ tw th < <(client_geometry "$tech")
 [ "$tw" -eq 305 ] && [ "$th" -eq 122 ] || fail "support window client area is ${tw}x${th}"
 
 # Alt+F4 asks the window manager to close the active window, as its close box does.
-xdotool windowactivate --sync "$main" key alt+F4
-for _ in $(seq 1 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end when its main window closed"
-status=0
-wait "$pid" || status=$?
-trap - EXIT
-[ "$status" -eq 0 ] || fail "the program ended with exit code $status"
+close_main_and_expect_exit "$main" "$pid"
 say "closed with exit code 0"
