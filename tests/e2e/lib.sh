@@ -153,7 +153,7 @@ dark_row_runs() { dark_runs y "$1" "$2" "$3" "$4" "${5:-3}"; }
 # Closes the main window with Alt+F4 and expects the program to end with exit code 0.
 close_main_and_expect_exit() {
     local main="$1" pid="$2" status=0
-    xdotool windowactivate --sync "$main" key alt+F4
+    close_window "$main"
     for _ in $(seq 1 100); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
