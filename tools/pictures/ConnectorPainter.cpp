@@ -26,20 +26,6 @@ constexpr double ShellHalfHeight = 16;
 constexpr double ContactPitch = 10.6;
 constexpr double RowGap = 5.6;
 
-QPainterPath rounded(const QRectF& rect, double radius)
-{
-    QPainterPath path;
-    path.addRoundedRect(rect, radius, radius);
-    return path;
-}
-
-QPainterPath ellipse(const QPointF& centre, double rx, double ry)
-{
-    QPainterPath path;
-    path.addEllipse(centre, rx, ry);
-    return path;
-}
-
 // A trapezoid with rounded corners, wide side at the top.
 QPainterPath trapezoid(double topHalf, double bottomHalf, double halfHeight, double radius)
 {

@@ -116,3 +116,17 @@ void TLayerPainter::label(const QPointF& at, const QString& text, double size, Q
     place(at, angle);
     silkFill(shape.map(path));
 }
+
+QPainterPath TLayerPainter::rounded(const QRectF& rect, double radius)
+{
+    QPainterPath path;
+    path.addRoundedRect(rect, radius, radius);
+    return path;
+}
+
+QPainterPath TLayerPainter::ellipse(const QPointF& centre, double rx, double ry)
+{
+    QPainterPath path;
+    path.addEllipse(centre, rx, ry);
+    return path;
+}

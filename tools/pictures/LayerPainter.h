@@ -25,6 +25,9 @@ public:
                Qt::Alignment align = Qt::AlignCenter, double angle = 0);
 
 protected:
+    // Shape builders shared by the part painters.
+    static QPainterPath rounded(const QRectF& rect, double radius);
+    static QPainterPath ellipse(const QPointF& centre, double rx, double ry);
     void place(const QPointF& centre, double angle = 0);
     void castShadow(const QPainterPath& local, double height);
     void silkStroke(const QPainterPath& local, double width = 1.1);

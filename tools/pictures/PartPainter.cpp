@@ -24,20 +24,6 @@ const QColor Gold(236, 200, 110);
 const QColor GoldDark(150, 108, 36);
 const QColor Epoxy(20, 20, 22);
 
-QPainterPath rounded(const QRectF& rect, double radius)
-{
-    QPainterPath path;
-    path.addRoundedRect(rect, radius, radius);
-    return path;
-}
-
-QPainterPath ellipse(const QPointF& centre, double rx, double ry)
-{
-    QPainterPath path;
-    path.addEllipse(centre, rx, ry);
-    return path;
-}
-
 QPainterPath polygon(std::initializer_list<QPointF> points)
 {
     QPainterPath path;
